@@ -1,0 +1,2 @@
+#include "DirectoryListJob.h"
+JobOutcome RunDirectoryListJob(const TransferForm&) { return JobOutcome::Ran(); }
