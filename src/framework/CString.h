@@ -14,7 +14,7 @@ public:
     CString(std::string_view text) : m_text(text) {}
 
     CString& operator=(const char* text) { m_text = text ? text : ""; return *this; }
-    CString& operator=(std::string_view text) { m_text = text; return *this; }
+    CString& operator=(std::string text) { m_text = std::move(text); return *this; }
 
     // Loads string resource `id`; false (and empty) if the table has none.
     bool LoadString(unsigned id);
