@@ -9,7 +9,7 @@ packages=(
   libcurl4-openssl-dev curl
   python3-pyftpdlib vsftpd
   xvfb xauth x11-utils imagemagick
-  fonts-liberation
+  fonts-liberation libxcb1-dev time xdotool
 )
 
 missing=()

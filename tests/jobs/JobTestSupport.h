@@ -19,8 +19,4 @@ TransferForm With(TransferForm form, CString TransferForm::*field, const std::st
 // Every entry of `dir` by name, with a regular file's bytes or "<dir>".
 std::map<std::string, std::string> Snapshot(const std::filesystem::path& dir);
 
-// What this process writes to file descriptor 1 (and what the processes it
-// starts inherit) while `run` runs.
-std::string CaptureStdout(const std::function<void()>& run);
-
 } // namespace kestrum::test

@@ -4,7 +4,9 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <cstdio>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <poll.h>
 #include <sstream>
@@ -122,6 +124,33 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const fs::path& w
     waitpid(pid, &status, 0);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
+}
+
+std::string CaptureStdout(const std::function<void()>& run)
+{
+    TempDir dir;
+    const std::string file = dir / "stdout";
+    std::cout.flush();
+    std::fflush(stdout);
+    const int saved = ::dup(STDOUT_FILENO);
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (saved < 0 || fd < 0)
+        throw std::runtime_error("cannot redirect stdout");
+    ::dup2(fd, STDOUT_FILENO);
+    ::close(fd);
+    try {
+        run();
+    } catch (...) {
+        std::fflush(stdout);
+        ::dup2(saved, STDOUT_FILENO);
+        ::close(saved);
+        throw;
+    }
+    std::cout.flush();
+    std::fflush(stdout);
+    ::dup2(saved, STDOUT_FILENO);
+    ::close(saved);
+    return ReadFile(file);
 }
 
 std::string ToolPath(const std::string& name)

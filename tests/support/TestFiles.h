@@ -2,6 +2,7 @@
 // Small helpers for tests that work with real files, directories and processes.
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,10 @@ struct ProcessResult {
 // most `timeoutSeconds`, then kills it.
 ProcessResult RunProcess(const std::vector<std::string>& argv, const std::filesystem::path& workingDir,
                          const std::string& input = {}, int timeoutSeconds = 60);
+
+// What this process writes to file descriptor 1 (and what the processes it
+// starts inherit) while `run` runs.
+std::string CaptureStdout(const std::function<void()>& run);
 
 // Where the build put Kestrum's tools (build/libexec/kestrum).
 std::string ToolPath(const std::string& name);

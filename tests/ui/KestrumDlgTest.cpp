@@ -168,3 +168,25 @@ TEST_F(MainDialogTest, TypedUploadArrivesByteIdenticalOnTheServer)
     ASSERT_TRUE(fs::exists(arrived));
     EXPECT_EQ(ReadFile(arrived), payload);
 }
+
+TEST_F(MainDialogTest, DirectoryListShowsTheLoginDirectoryAndCleansUpAfterItself)
+{
+    TempDir serverRoot;
+    WriteFile(serverRoot.path() / "index.html", "<html></html>");
+    LocalFtpServer server(serverRoot.path().string(), "webmaster", "pw");
+    WriteFile(m_dir / "cmds.txt", "an earlier upload");
+    WriteFile(m_dir / "runner.bat", "its launcher");
+
+    std::string listing;
+    Run([&] {
+        Type({"ignored.bin", server.address(), "webmaster", "pw", "ignored-dir"});
+        listing = CaptureStdout([&] { QTest::mouseClick(Button(IDC_DIRLIST), Qt::LeftButton); });
+        EXPECT_TRUE(Window()->isVisible());
+        EXPECT_EQ(Edit(IDC_DIRECTORY)->text(), "ignored-dir");
+    });
+    EXPECT_NE(listing.find("index.html"), std::string::npos) << listing;
+    EXPECT_FALSE(fs::exists(m_dir / "dircmds.txt"));
+    EXPECT_FALSE(fs::exists(m_dir / "dirfind.bat"));
+    EXPECT_EQ(ReadFile(m_dir / "cmds.txt"), "an earlier upload");
+    EXPECT_EQ(ReadFile(m_dir / "runner.bat"), "its launcher");
+}
