@@ -15,8 +15,6 @@ public:
     void EndDialog(int result);
     bool UpdateData(bool saveAndValidate = true);
 
-    UINT GetTemplateId() const { return m_nIDTemplate; }
-
 protected:
     virtual bool OnInitDialog();
     virtual void DoDataExchange(CDataExchange* dx);

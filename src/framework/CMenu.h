@@ -17,7 +17,6 @@ public:
 
     bool AppendMenu(UINT flags, UINT id = 0, const char* text = nullptr);
     bool EnableMenuItem(UINT id, bool enable);
-    int GetMenuItemCount() const { return static_cast<int>(m_items.size()); }
     const std::vector<Item>& items() const { return m_items; }
 
     // The system's own entries of a window menu.

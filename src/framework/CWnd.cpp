@@ -47,8 +47,6 @@ LRESULT CWnd::DefWindowProc(UINT, WPARAM, LPARAM)
     return 0;
 }
 
-void CWnd::Default() {}
-
 QWidget* CWnd::Detach()
 {
     QWidget* widget = m_pWidget;
@@ -83,11 +81,6 @@ HICON CWnd::SetIcon(HICON icon, bool bigIcon)
     return previous;
 }
 
-HICON CWnd::GetIcon(bool bigIcon) const
-{
-    return bigIcon ? m_hBigIcon : m_hSmallIcon;
-}
-
 bool CWnd::IsIconic() const
 {
     return m_pWidget && m_pWidget->isMinimized();
@@ -98,16 +91,6 @@ void CWnd::GetClientRect(CRect* rect) const
     *rect = {};
     if (m_pWidget)
         *rect = {0, 0, m_pWidget->width(), m_pWidget->height()};
-}
-
-void CWnd::GetWindowRect(CRect* rect) const
-{
-    *rect = {};
-    if (m_pWidget) {
-        const QRect g = m_pWidget->geometry();
-        const QPoint origin = m_pWidget->isWindow() ? g.topLeft() : m_pWidget->mapToGlobal(QPoint(0, 0));
-        *rect = {origin.x(), origin.y(), origin.x() + g.width(), origin.y() + g.height()};
-    }
 }
 
 CWnd* CWnd::GetDlgItem(int id) const
@@ -133,23 +116,6 @@ void CWnd::SetWindowText(const char* text)
         edit->setText(value);
     else if (m_pWidget)
         m_pWidget->setWindowTitle(value);
-}
-
-void CWnd::SetFocus()
-{
-    if (m_pWidget)
-        m_pWidget->setFocus(Qt::OtherFocusReason);
-}
-
-bool CWnd::IsWindowEnabled() const
-{
-    return m_pWidget && m_pWidget->isEnabled();
-}
-
-void CWnd::Invalidate()
-{
-    if (m_pWidget)
-        m_pWidget->update();
 }
 
 CMenu* CWnd::GetSystemMenu(bool revert)

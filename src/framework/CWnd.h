@@ -22,16 +22,11 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
     HICON SetIcon(HICON icon, bool bigIcon);
-    HICON GetIcon(bool bigIcon) const;
     bool IsIconic() const;
     void GetClientRect(CRect* rect) const;
-    void GetWindowRect(CRect* rect) const;
     CWnd* GetDlgItem(int id) const;
     void GetWindowText(CString& text) const;
     void SetWindowText(const char* text);
-    void SetFocus();
-    bool IsWindowEnabled() const;
-    void Invalidate();
 
     // The window's system menu; null for a window without one.
     // `revert` restores the system's own entries first.
@@ -50,7 +45,6 @@ public:
 
 protected:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    void Default();
 
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnPaint();

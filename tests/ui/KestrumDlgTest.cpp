@@ -190,3 +190,20 @@ TEST_F(MainDialogTest, DirectoryListShowsTheLoginDirectoryAndCleansUpAfterItself
     EXPECT_EQ(ReadFile(m_dir / "cmds.txt"), "an earlier upload");
     EXPECT_EQ(ReadFile(m_dir / "runner.bat"), "its launcher");
 }
+
+TEST_F(MainDialogTest, MinimisedWindowDrawsTheApplicationIconInTheMiddle)
+{
+    Run([&] {
+        Window()->showMinimized();
+        ASSERT_TRUE(m_dlg.IsIconic());
+        const QImage shot = Window()->grab().toImage();
+        CRect client;
+        m_dlg.GetClientRect(&client);
+        const CPoint origin = CKestrumDlg::IconOrigin(client, 32, 32);
+        // The icon's tile is pure blue just inside its border; the rest is background.
+        EXPECT_EQ(shot.pixelColor(origin.x + 3, origin.y + 3), QColor(0, 0, 255));
+        EXPECT_EQ(shot.pixelColor(origin.x - 4, origin.y + 3), Window()->palette().color(QPalette::Window));
+        EXPECT_EQ(m_dlg.SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(m_dlg.m_hIcon));
+        Window()->showNormal();
+    });
+}
