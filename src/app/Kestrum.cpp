@@ -9,20 +9,9 @@ CKestrumApp theApp;
 CKestrumApp::CKestrumApp() = default;
 CKestrumApp::~CKestrumApp() = default;
 
-const MessageMap* CKestrumApp::GetThisMessageMap()
-{
-    static const MessageEntry entries[] = {
+BEGIN_MESSAGE_MAP(CKestrumApp, CWinApp)
         OnCommand(ID_HELP, &CKestrumApp::OnHelp),
-        EndOfTable(),
-    };
-    static const MessageMap map{CWinApp::GetThisMessageMap(), entries};
-    return &map;
-}
-
-const MessageMap* CKestrumApp::GetMessageMap() const
-{
-    return GetThisMessageMap();
-}
+END_MESSAGE_MAP()
 
 bool CKestrumApp::InitInstance()
 {

@@ -11,8 +11,7 @@ public:
     bool InitInstance() override;
 
 protected:
-    const framework::MessageMap* GetMessageMap() const override;
-    static const framework::MessageMap* GetThisMessageMap();
+    DECLARE_MESSAGE_MAP()
 };
 
 extern CKestrumApp theApp;

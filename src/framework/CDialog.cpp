@@ -13,22 +13,11 @@ CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_p
 
 CDialog::~CDialog() = default;
 
-const MessageMap* CDialog::GetThisMessageMap()
-{
-    static const MessageEntry entries[] = {
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
         OnCommand(IDOK, &CDialog::OnOK),
         OnCommand(IDCANCEL, &CDialog::OnCancel),
         OnMessage(WM_CLOSE, &CDialog::OnClose),
-        EndOfTable(),
-    };
-    static const MessageMap map{CWnd::GetThisMessageMap(), entries};
-    return &map;
-}
-
-const MessageMap* CDialog::GetMessageMap() const
-{
-    return GetThisMessageMap();
-}
+END_MESSAGE_MAP()
 
 int CDialog::DoModal()
 {

@@ -22,8 +22,7 @@ protected:
     void OnCancel();
     void OnClose();
 
-    const framework::MessageMap* GetMessageMap() const override;
-    static const framework::MessageMap* GetThisMessageMap();
+    DECLARE_MESSAGE_MAP()
 
 private:
     void BuildWindow();

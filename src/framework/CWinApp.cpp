@@ -39,17 +39,8 @@ void CWinApp::Enable3dControls() {}
 // No help file ships with the program.
 void CWinApp::OnHelp() {}
 
-const MessageMap* CWinApp::GetThisMessageMap()
-{
-    static const MessageEntry entries[] = {EndOfTable()};
-    static const MessageMap map{CCmdTarget::GetThisMessageMap(), entries};
-    return &map;
-}
-
-const MessageMap* CWinApp::GetMessageMap() const
-{
-    return GetThisMessageMap();
-}
+BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+END_MESSAGE_MAP()
 
 CWinApp* AfxGetApp()
 {

@@ -26,8 +26,7 @@ public:
 protected:
     void OnHelp();
 
-    const framework::MessageMap* GetMessageMap() const override;
-    static const framework::MessageMap* GetThisMessageMap();
+    DECLARE_MESSAGE_MAP()
 };
 
 CWinApp* AfxGetApp();

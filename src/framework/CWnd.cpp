@@ -15,24 +15,13 @@ using namespace framework;
 CWnd::CWnd() = default;
 CWnd::~CWnd() = default;
 
-const MessageMap* CWnd::GetThisMessageMap()
-{
-    static const MessageEntry entries[] = {
+BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
         OnSysCommandMessage(&CWnd::OnSysCommand),
         OnMessage(WM_PAINT, &CWnd::OnPaint),
         OnDcMessage(WM_ICONERASEBKGND, &CWnd::OnIconEraseBkgnd),
         OnQueryDragIconMessage(&CWnd::OnQueryDragIcon),
         OnMessage(WM_CLOSE, &CWnd::OnClose),
-        EndOfTable(),
-    };
-    static const MessageMap map{CCmdTarget::GetThisMessageMap(), entries};
-    return &map;
-}
-
-const MessageMap* CWnd::GetMessageMap() const
-{
-    return GetThisMessageMap();
-}
+END_MESSAGE_MAP()
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {

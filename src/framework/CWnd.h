@@ -52,8 +52,7 @@ protected:
     HCURSOR OnQueryDragIcon();
     void OnClose();
 
-    const framework::MessageMap* GetMessageMap() const override;
-    static const framework::MessageMap* GetThisMessageMap();
+    DECLARE_MESSAGE_MAP()
 
     QWidget* m_pWidget = nullptr;
     HICON m_hBigIcon = nullptr;

@@ -54,6 +54,28 @@ constexpr MessageEntry EndOfTable() { return {}; }
 
 } // namespace framework
 
+// Declares a class's command table; BEGIN_MESSAGE_MAP(Class, Base) and
+// END_MESSAGE_MAP() around its rows define it, chained to Base's table.
+#define DECLARE_MESSAGE_MAP()                                                                                          \
+protected:                                                                                                             \
+    const framework::MessageMap* GetMessageMap() const override;                                                       \
+    static const framework::MessageMap* GetThisMessageMap();
+
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                                         \
+    const framework::MessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); }                       \
+    const framework::MessageMap* theClass::GetThisMessageMap()                                                         \
+    {                                                                                                                  \
+        const framework::MessageMap* (*const base)() = &baseClass::GetThisMessageMap;                                  \
+        static const framework::MessageEntry entries[] = {
+
+#define END_MESSAGE_MAP()                                                                                              \
+    framework::EndOfTable()                                                                                            \
+    }                                                                                                                  \
+    ;                                                                                                                  \
+    static const framework::MessageMap map{base(), entries};                                                           \
+    return &map;                                                                                                       \
+    }
+
 // Anything that can take messages through a command table.
 class CCmdTarget {
 public:

@@ -20,17 +20,8 @@ void CAboutDlg::DoDataExchange(CDataExchange* dx)
     CDialog::DoDataExchange(dx);
 }
 
-const MessageMap* CAboutDlg::GetThisMessageMap()
-{
-    static const MessageEntry entries[] = {EndOfTable()};
-    static const MessageMap map{CDialog::GetThisMessageMap(), entries};
-    return &map;
-}
-
-const MessageMap* CAboutDlg::GetMessageMap() const
-{
-    return GetThisMessageMap();
-}
+BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
+END_MESSAGE_MAP()
 
 // -------------------------------------------------------------- CKestrumDlg
 
@@ -56,25 +47,14 @@ void CKestrumDlg::DoDataExchange(CDataExchange* dx)
     DDX_Text(dx, IDC_DIRECTORY, m_strDirectory);
 }
 
-const MessageMap* CKestrumDlg::GetThisMessageMap()
-{
-    static const MessageEntry entries[] = {
+BEGIN_MESSAGE_MAP(CKestrumDlg, CDialog)
         OnSysCommandMessage(&CKestrumDlg::OnSysCommand),
         OnMessage(WM_PAINT, &CKestrumDlg::OnPaint),
         OnQueryDragIconMessage(&CKestrumDlg::OnQueryDragIcon),
         OnCommand(IDOK, &CKestrumDlg::OnUpload),
         OnCommand(IDC_DIRLIST, &CKestrumDlg::OnDirectoryList),
         OnCommand(IDC_BROWSE, &CKestrumDlg::OnBrowse),
-        EndOfTable(),
-    };
-    static const MessageMap map{CDialog::GetThisMessageMap(), entries};
-    return &map;
-}
-
-const MessageMap* CKestrumDlg::GetMessageMap() const
-{
-    return GetThisMessageMap();
-}
+END_MESSAGE_MAP()
 
 bool CKestrumDlg::OnInitDialog()
 {

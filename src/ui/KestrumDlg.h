@@ -29,8 +29,7 @@ protected:
     void OnDirectoryList();
     void OnBrowse();
 
-    const framework::MessageMap* GetMessageMap() const override;
-    static const framework::MessageMap* GetThisMessageMap();
+    DECLARE_MESSAGE_MAP()
 };
 
 class CAboutDlg : public CDialog {
@@ -43,6 +42,5 @@ public:
 protected:
     void DoDataExchange(CDataExchange* dx) override;
 
-    const framework::MessageMap* GetMessageMap() const override;
-    static const framework::MessageMap* GetThisMessageMap();
+    DECLARE_MESSAGE_MAP()
 };
