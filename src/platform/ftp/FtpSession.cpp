@@ -19,6 +19,10 @@ constexpr long kResponseTimeout = 60;
 constexpr long kStallSeconds = 60;
 // Big enough that uploads keep up with curl; small enough for a flat RSS.
 constexpr long kUploadBuffer = 512 * 1024;
+// libcurl 7.88 can leave an FTP data connection waiting for a wake-up that
+// never comes and sleep its full second; waking at least this often keeps
+// every step prompt.
+constexpr int kPollCapMs = 20;
 
 struct SList {
     curl_slist* list = nullptr;
@@ -69,14 +73,42 @@ std::string FtpSession::directoryUrl(const std::string& directory) const
 
 CURLcode FtpSession::perform(const std::string& urlPath)
 {
-    m_lastDirectoryUrl = urlPath.substr(0, urlPath.rfind('/') + 1);
     const std::string url = "ftp://" + m_host.urlHost + ":" + std::to_string(m_host.port) + urlPath;
     curl_easy_setopt(m_curl, CURLOPT_URL, url.c_str());
-    const CURLcode code = curl_easy_perform(m_curl);
+    const CURLcode code = runTransfer();
+    if (code == CURLE_OK) // libcurl stays where it last changed directory successfully
+        m_lastDirectoryUrl = urlPath.substr(0, urlPath.rfind('/') + 1);
     // These leave the control connection usable; anything else may have cost it.
     m_connectionUsable = code == CURLE_OK || code == CURLE_REMOTE_ACCESS_DENIED;
     m_transcript.showRepliesTo({});
     return code;
+}
+
+CURLcode FtpSession::runTransfer()
+{
+    if (curl_multi_add_handle(m_multi, m_curl) != CURLM_OK)
+        return CURLE_FAILED_INIT;
+    CURLcode result = CURLE_FAILED_INIT;
+    // Ends when libcurl finishes the transfer, which its connect, response
+    // and stall timeouts guarantee.
+    for (bool done = false; !done;) {
+        int running = 0;
+        if (curl_multi_perform(m_multi, &running) != CURLM_OK)
+            break;
+        int queued = 0;
+        while (CURLMsg* message = curl_multi_info_read(m_multi, &queued)) {
+            if (message->msg == CURLMSG_DONE && message->easy_handle == m_curl) {
+                result = message->data.result;
+                done = true;
+            }
+        }
+        if (!done && running == 0)
+            break;
+        if (!done)
+            curl_multi_poll(m_multi, nullptr, 0, kPollCapMs, nullptr);
+    }
+    curl_multi_remove_handle(m_multi, m_curl);
+    return result;
 }
 
 std::string FtpSession::describe(CURLcode code) const
@@ -105,9 +137,12 @@ Status FtpSession::open(const HostAddress& host, const std::string& user, const 
                         bool scriptedLogin)
 {
     close();
+    m_multi = curl_multi_init();
     m_curl = curl_easy_init();
-    if (!m_curl)
+    if (!m_curl || !m_multi) {
+        closeHandles();
         return fail("ftp: cannot initialise libcurl.");
+    }
     m_host = host;
     m_cwd.clear();
     m_loginDirectory.clear();
@@ -143,8 +178,7 @@ Status FtpSession::open(const HostAddress& host, const std::string& user, const 
     m_transcript.loginDone();
     if (code != CURLE_OK) {
         const std::string message = describe(code);
-        curl_easy_cleanup(m_curl);
-        m_curl = nullptr;
+        closeHandles();
         m_transcript.line(message);
         return code == CURLE_LOGIN_DENIED ? Status::Fatal : Status::Failed;
     }
@@ -168,9 +202,18 @@ void FtpSession::close()
         m_transcript.showRepliesTo({"QUIT"});
         perform(m_lastDirectoryUrl); // the directory libcurl is in: nothing but QUIT goes out
     }
-    curl_easy_cleanup(m_curl);
-    m_curl = nullptr;
+    closeHandles();
     m_transcript.showRepliesTo({});
+}
+
+void FtpSession::closeHandles()
+{
+    if (m_curl)
+        curl_easy_cleanup(m_curl);
+    if (m_multi)
+        curl_multi_cleanup(m_multi);
+    m_curl = nullptr;
+    m_multi = nullptr;
 }
 
 Status FtpSession::changeDirectory(const std::string& path)

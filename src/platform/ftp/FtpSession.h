@@ -41,6 +41,8 @@ private:
     void resetRequest();
     std::string directoryUrl(const std::string& directory) const;
     CURLcode perform(const std::string& urlPath);
+    CURLcode runTransfer();
+    void closeHandles();
     std::string describe(CURLcode code) const;
     Status fail(const std::string& message);
 
@@ -51,6 +53,7 @@ private:
 
     Transcript& m_transcript;
     TransferMeter& m_meter;
+    CURLM* m_multi = nullptr; // owns the control connection between requests
     CURL* m_curl = nullptr;
     HostAddress m_host;
     std::string m_cwd; // see RemotePath.h
