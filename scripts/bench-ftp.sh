@@ -18,7 +18,10 @@ if [ ! -x "$timer" ]; then
   timer=
 fi
 
-work=$(mktemp -d /tmp/kestrum-bench-ftp.XXXXXX)
+# A RAM-backed directory keeps the disk from being what is measured.
+base=/tmp
+[ -d /dev/shm ] && [ -w /dev/shm ] && base=/dev/shm
+work=$(mktemp -d "$base/kestrum-bench-ftp.XXXXXX")
 server_pid=
 cleanup() {
   [ -n "$server_pid" ] && "$here/vsftpd-server.sh" stop "$server_pid"
