@@ -8,8 +8,8 @@ packages=(
   qt6-base-dev libgl-dev libgtest-dev
   libcurl4-openssl-dev curl
   python3-pyftpdlib vsftpd
-  xvfb xauth x11-utils imagemagick
-  fonts-liberation libxcb1-dev time xdotool
+  xvfb xauth x11-utils
+  fonts-liberation libxcb1-dev time
 )
 
 missing=()
@@ -22,4 +22,4 @@ sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 echo "Installing: ${missing[*]}"
 "${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" </dev/null
