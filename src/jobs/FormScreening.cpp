@@ -28,6 +28,9 @@ std::optional<std::string> ScreenHost(const std::string& host)
         return problem;
     if (host.find_first_of("&|<>^%\"") != std::string::npos || HasInnerBlank(host))
         return std::string("The server address may not contain spaces or any of & | < > ^ % \" .");
+    // The client would take such an address for one of its options.
+    if (const auto first = host.find_first_not_of(kBlanks); first != std::string::npos && host[first] == '-')
+        return std::string("The server address may not start with '-'.");
     return std::nullopt;
 }
 

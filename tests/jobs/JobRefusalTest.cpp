@@ -58,7 +58,7 @@ std::vector<RefusedCase> RefusedCases()
     const std::pair<const char*, std::string> hostOnly[] = {
         {"Ampersand", "a&b"}, {"Pipe", "a|b"},     {"Less", "a<b"},      {"Greater", "a>b"},
         {"Caret", "a^b"},     {"Percent", "a%b"}, {"Quote", "a\"b"},    {"InnerBlank", "127.0.0.1 1"},
-        {"InnerTab", "a\tb"}};
+        {"InnerTab", "a\tb"},   {"LeadingDash", "-s:other.txt"}, {"BlankThenDash", " -n"}};
 
     std::vector<RefusedCase> cases;
     const auto add = [&cases](Job job, const Field& f, const char* what, const std::string& value) {
