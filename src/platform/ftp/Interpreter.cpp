@@ -43,7 +43,10 @@ std::string BaseName(const std::string& path) { return std::filesystem::path(pat
 
 std::vector<std::string> Expand(const Word& word)
 {
-    if (word.quoted)
+    // A name that exists is that file, even when it holds pattern characters
+    // ("report[1].pdf" must not send "report1.pdf").
+    std::error_code error;
+    if (word.quoted || std::filesystem::is_regular_file(word.text, error))
         return {word.text};
     glob_t found {};
     std::vector<std::string> files;

@@ -225,6 +225,22 @@ TEST_F(FtpClientTest, FilesStoredUnderTheirBaseName)
     EXPECT_EQ(ReadFile(Remote("renamed 3.bin")), "3");
 }
 
+TEST_F(FtpClientTest, MputTakesAnExistingNameLiterallyAndExpandsPatterns)
+{
+    WriteFile(local.path() / "report[1].pdf", "literal");
+    WriteFile(local.path() / "report1.pdf", "pattern match");
+    WriteFile(local.path() / "a.txt", "a");
+    WriteFile(local.path() / "b.txt", "b");
+
+    const auto result = Run(Login() + "mput report[1].pdf\r\ny\r\nmput *.txt\r\ny\r\ny\r\nquit");
+
+    EXPECT_EQ(result.status, 0) << result.out;
+    EXPECT_EQ(ReadFile(Remote("report[1].pdf")), "literal");
+    EXPECT_FALSE(fs::exists(Remote("report1.pdf")));
+    EXPECT_EQ(ReadFile(Remote("a.txt")), "a");
+    EXPECT_EQ(ReadFile(Remote("b.txt")), "b");
+}
+
 TEST_F(FtpClientTest, ExtraArgumentsAndUnknownCommandsRunNothing)
 {
     const auto extra = Run(Login() + "quit\r\n", {server.address(), "&", "touch", "marker"});
