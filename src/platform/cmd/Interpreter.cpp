@@ -76,7 +76,7 @@ int Interpreter::Execute(std::string_view line)
     if (const auto program = FindProgram(command.name)) {
         std::vector<std::string> argv{command.name};
         argv.insert(argv.end(), command.arguments.begin(), command.arguments.end());
-        const ChildResult result = RunProgram(*program, argv);
+        const kestrum::ChildResult result = kestrum::RunProgram(*program, argv);
         if (result.spawnError == 0)
             return result.status;
         std::fprintf(stderr, "'%s' cannot be run: %s\n", command.name.c_str(), std::strerror(result.spawnError));
